@@ -1,0 +1,53 @@
+// The real viewer binary on a display of its own, with a window manager, the
+// loopback channel service behind http_proxy and a private desktop.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "tests/support/channel_service.h"
+#include "tests/support/process.h"
+#include "tests/support/sandbox_env.h"
+#include "tests/support/virtual_display.h"
+#include "tests/support/wait.h"
+#include "tests/support/x_client.h"
+
+namespace zentavi::test {
+
+class ViewerTest : public ::testing::Test {
+ protected:
+  // Starts the display, the service and `program`, and waits for its window.
+  void start(DisplayOptions options = {}, const std::string& serviceRoot = {},
+             const std::string& program = VIEWER_PATH);
+  void TearDown() override;
+
+  // A point of the main window's client area, on the screen.
+  int screenX(int clientX) const { return client_.left + clientX; }
+  int screenY(int clientY) const { return client_.top + clientY; }
+  Rect client() { return x().rootGeometry(window_); }
+
+  // Waits for the list page to report `event` (focus, blur, click) `count` times.
+  bool listReported(const std::string& event, std::size_t count = 1);
+  std::size_t listReports(const std::string& event) const;
+  // The list's reports so far, for failure messages.
+  std::string reportLog() const;
+  void expectExitsWith(int status);
+
+  XClient& x() { return *x_; }
+  Process& viewer() { return *viewer_; }
+  ChannelService& service() { return *service_; }
+  Window window() const { return window_; }
+  SandboxEnvironment& sandbox() { return *sandbox_; }
+
+ private:
+  std::unique_ptr<VirtualDisplay> display_;
+  std::unique_ptr<ChannelService> service_;
+  std::unique_ptr<SandboxEnvironment> sandbox_;
+  std::unique_ptr<Process> viewer_;
+  std::unique_ptr<XClient> x_;
+  Window window_ = 0;
+  Rect client_;
+};
+
+}  // namespace zentavi::test
