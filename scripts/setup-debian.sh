@@ -9,6 +9,8 @@ packages=(
   librsvg2-bin libglib2.0-dev-bin
   # the captions are Chinese: a font with Chinese glyphs
   fonts-wqy-microhei
+  # the engine plays channels' media through GStreamer; the tools make the test clip
+  gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav gstreamer1.0-tools
   # tests: GoogleTest, a virtual display, a window manager, real input events
   googletest libgtest-dev xvfb openbox libx11-dev libxtst-dev
 )

@@ -4,6 +4,7 @@
 
 #include <array>
 
+#include "panes/channel_selection.h"
 #include "shell/description.h"
 #include "shell/texts.h"
 
@@ -40,7 +41,10 @@ inline constexpr std::array kControls{
                  .button = {}},
 };
 
-inline constexpr std::array<Binding, 0> kBindings{};
+inline constexpr std::array kBindings{
+    Binding{sourceOf(ControlId::ListPane), Event::NewWindow, &onListPaneNewWindow},
+    Binding{sourceOf(ControlId::Player), Event::NewWindow, &onPlayerNewWindow},
+};
 static_assert(atMostOneHandlerPerEvent(kBindings));
 
 inline constexpr Description kMainWindow{

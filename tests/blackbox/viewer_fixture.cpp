@@ -36,6 +36,26 @@ bool ViewerTest::listReported(const std::string& event, std::size_t count) {
   return waitUntil([&] { return listReports(event) >= count; });
 }
 
+// The engine folds quick pointer moves together, so each move waits for the
+// page to see it: first off the links, then onto the channel.
+bool ViewerTest::hoverList(int screenXAt, int screenYAt, const std::string& link) {
+  const std::string hovered = "list-hover&link=" + link;
+  const std::size_t before = listReports(hovered);
+  for (int i = 0; i < 200; ++i) {
+    x().movePointer(screenXAt + i % 2, screenYAt);
+    if (waitUntil([&] { return listReports(hovered) > before; }, 100ms)) return true;
+  }
+  return false;
+}
+
+void ViewerTest::pickChannel(int n) {
+  ASSERT_TRUE(hoverList(listLinkX(), screenY(560), "none")) << reportLog();
+  ASSERT_TRUE(hoverList(listLinkX(), listLinkY(n), "channel" + std::to_string(n)))
+      << "the list never saw the pointer on channel" << n << "\n"
+      << reportLog();
+  x().click(listLinkX(), listLinkY(n));
+}
+
 std::string ViewerTest::reportLog() const {
   std::string log;
   for (const Request& r : service_->requestsFor("/report?event="))

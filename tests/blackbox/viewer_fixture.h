@@ -30,6 +30,18 @@ class ViewerTest : public ::testing::Test {
   // Waits for the list page to report `event` (focus, blur, click) `count` times.
   bool listReported(const std::string& event, std::size_t count = 1);
   std::size_t listReports(const std::string& event) const;
+  // Rests the pointer on the list's link `channel<n>` until the page says so
+  // (so the engine has reported it as the status text), then clicks it.
+  void pickChannel(int n);
+  // Moves the pointer to a screen point until the list reports the pointer
+  // over `link` (an element id, or "none" off the links).
+  bool hoverList(int screenXAt, int screenYAt, const std::string& link);
+  // Where the list pane's n-th link is on screen.
+  int listLinkX() { return screenX(client().width - 100); }
+  int listLinkY(int n) const { return screenY(30 + (n - 1) * 60 + 30); }
+  // The number of the viewer's windows that are on screen.
+  std::size_t viewerWindows() { return x().countWindowsOf(viewer().pid()); }
+
   // The list's reports so far, for failure messages.
   std::string reportLog() const;
   void expectExitsWith(int status);

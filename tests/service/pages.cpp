@@ -34,16 +34,35 @@ std::string listPage() {
       "window.addEventListener('focus',function(){track(true)});"
       "window.addEventListener('blur',function(){track(false)});"
       "document.addEventListener('mousedown',function(){report('list-click')});"
+      "document.addEventListener('mouseover',function(e){var a=e.target.closest('a');"
+      "report('list-hover&link='+(a?a.id:'none'))});"
       "window.addEventListener('load',function(){report('list-ready')});"
       "</script></body></html>";
   return html;
 }
 
+// A channel plays a looping clip and tells the service when it plays. It
+// also holds what a page of its own would keep from others (a variable and a
+// cookie), and two ways of opening a pop-up by a click.
 std::string channelPage(const char* id) {
   const std::string channel = id ? id : "0";
   return "<!DOCTYPE html><html><head><meta charset=\"utf-8\"><title>频道 " + channel +
          "</title><style>body{margin:0;background:" + std::string(kChannelColour) +
-         ";color:#fff;font:20px sans-serif}</style></head><body><p>频道 " + channel + "</p></body></html>";
+         ";color:#fff;font:20px sans-serif}video{display:block;width:320px;height:240px;background:#000}"
+         "a,button{display:block;height:60px;width:300px;margin:4px}</style></head><body>"
+         "<video id=\"video\" src=\"/clip.webm\" autoplay muted loop playsinline></video>"
+         "<a id=\"popup-link\" href=\"http://live.zentavi.example/popup.html\" target=\"_blank\">弹出链接</a>"
+         "<button id=\"popup-button\" "
+         "onclick=\"window.open('http://live.zentavi.example/popup.html')\">弹出窗口</button>"
+         "<script>var secret='channel-secret-" +
+         channel + "';document.cookie='session=cookie-" + channel +
+         "';"
+         "function report(e){new Image().src='/report?event='+e+'&id=" +
+         channel +
+         "&t='+Date.now();}"
+         "document.getElementById('video').addEventListener('playing',function(){report('playing')});"
+         "window.addEventListener('load',function(){report('channel-ready')});"
+         "</script></body></html>";
 }
 
 }  // namespace
@@ -53,6 +72,7 @@ Page builtInPage(const char* path, GHashTable* query) {
   if (std::strcmp(path, "/index.asp") == 0) return {html, listPage()};
   if (std::strcmp(path, "/play.asp") == 0) return {html, channelPage(queryValue(query, "id"))};
   if (std::strcmp(path, "/report") == 0) return {"text/plain", "ok"};
+  if (std::strcmp(path, "/popup.html") == 0) return {html, "<html><body>popup</body></html>"};
   return {};
 }
 

