@@ -6,6 +6,7 @@
 
 #include "panes/channel_selection.h"
 #include "shell/description.h"
+#include "shell/layout.h"
 #include "shell/texts.h"
 
 namespace zentavi {
@@ -42,6 +43,7 @@ inline constexpr std::array kControls{
 };
 
 inline constexpr std::array kBindings{
+    Binding{kMainWindowSource, Event::SizeChanged, &onResize},
     Binding{sourceOf(ControlId::ListPane), Event::NewWindow, &onListPaneNewWindow},
     Binding{sourceOf(ControlId::Player), Event::NewWindow, &onPlayerNewWindow},
 };

@@ -148,6 +148,48 @@ std::size_t XClient::countShownTopLevels() {
   return shown;
 }
 
+void XClient::setMaximized(Window w, bool maximized) {
+  XEvent e{};
+  e.xclient.type = ClientMessage;
+  e.xclient.window = w;
+  e.xclient.message_type = XInternAtom(display_, "_NET_WM_STATE", False);
+  e.xclient.format = 32;
+  e.xclient.data.l[0] = maximized ? 1 : 0;  // add, remove
+  e.xclient.data.l[1] = static_cast<long>(XInternAtom(display_, "_NET_WM_STATE_MAXIMIZED_VERT", False));
+  e.xclient.data.l[2] = static_cast<long>(XInternAtom(display_, "_NET_WM_STATE_MAXIMIZED_HORZ", False));
+  e.xclient.data.l[3] = 1;  // from an ordinary application
+  XSendEvent(display_, DefaultRootWindow(display_), False, SubstructureRedirectMask | SubstructureNotifyMask,
+             &e);
+  sync();
+}
+
+void XClient::requestSize(Window w, int width, int height) {
+  XResizeWindow(display_, w, static_cast<unsigned>(width), static_cast<unsigned>(height));
+  sync();
+}
+
+void XClient::minimise(Window w) {
+  XIconifyWindow(display_, w, DefaultScreen(display_));
+  sync();
+}
+
+void XClient::activate(Window w) {
+  XEvent e{};
+  e.xclient.type = ClientMessage;
+  e.xclient.window = w;
+  e.xclient.message_type = XInternAtom(display_, "_NET_ACTIVE_WINDOW", False);
+  e.xclient.format = 32;
+  e.xclient.data.l[0] = 2;  // from a pager
+  XSendEvent(display_, DefaultRootWindow(display_), False, SubstructureRedirectMask | SubstructureNotifyMask,
+             &e);
+  sync();
+}
+
+bool XClient::viewable(Window w) {
+  XWindowAttributes a{};
+  return XGetWindowAttributes(display_, w, &a) && a.map_state == IsViewable;
+}
+
 void XClient::movePointer(int x, int y) {
   XTestFakeMotionEvent(display_, -1, x, y, CurrentTime);
   sync();

@@ -41,6 +41,13 @@ class XClient {
   // Viewable children of the root: frames, menus and pop-ups of any client.
   std::size_t countShownTopLevels();
 
+  // Asks the window manager, as a pager or a taskbar would.
+  void setMaximized(Window w, bool maximized);
+  void requestSize(Window w, int width, int height);
+  void minimise(Window w);
+  void activate(Window w);  // also brings a minimised window back
+  bool viewable(Window w);
+
   void movePointer(int x, int y);
   void click(int x, int y, unsigned button = 1);
   // `keysym` with the named modifiers ("ctrl", "shift", "alt") held.
