@@ -4,6 +4,7 @@
 
 #include <array>
 
+#include "link/website.h"
 #include "panes/channel_selection.h"
 #include "shell/description.h"
 #include "shell/layout.h"
@@ -44,6 +45,7 @@ inline constexpr std::array kControls{
 
 inline constexpr std::array kBindings{
     Binding{kMainWindowSource, Event::SizeChanged, &onResize},
+    Binding{sourceOf(ControlId::WebsiteButton), Event::Click, &onWebsiteClick},
     Binding{sourceOf(ControlId::ListPane), Event::NewWindow, &onListPaneNewWindow},
     Binding{sourceOf(ControlId::Player), Event::NewWindow, &onPlayerNewWindow},
 };

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "tests/support/process.h"
 
@@ -15,6 +16,12 @@ class SandboxEnvironment {
   ~SandboxEnvironment();  // removes the folder
 
   const std::string& root() const { return root_; }
+
+  // Makes a stand-in the default browser: it appends every URL it is given,
+  // one a line, to openedUrlsFile().
+  void registerBrowser() const;
+  std::string openedUrlsFile() const { return root_ + "/opened-urls.txt"; }
+  std::vector<std::string> openedUrls() const;
   // The environment for a child on `display`, sending http through `proxy`.
   Environment forChild(const std::string& display, const std::string& proxy) const;
 
