@@ -13,6 +13,8 @@ packages=(
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav gstreamer1.0-tools
   # tests: GoogleTest, a virtual display, a window manager, real input events
   googletest libgtest-dev xvfb openbox libx11-dev libxtst-dev
+  # checking what is installed and packaged
+  desktop-file-utils appstream dpkg-dev
 )
 
 missing=()

@@ -12,11 +12,15 @@
 namespace zentavi {
 
 int runApplication(const Description& description) {
+  g_set_prgname(kApplicationId);
   // The viewer takes no arguments: GTK is given none to parse.
   if (!gtk_init_check(nullptr, nullptr)) {
     std::fprintf(stderr, "%s\n", std::string(kNoDisplayMessage).c_str());
     return kExitFailedStart;
   }
+  // The window class the desktop matches to the installed desktop entry; GTK
+  // would capitalise it.
+  gdk_set_program_class(kApplicationId);
   std::unique_ptr<MainWindow> main = MainWindow::build(description);
   if (main == nullptr) {
     showFailedStart();

@@ -11,6 +11,8 @@ namespace zentavi {
 inline constexpr std::string_view kMakerName = ZENTAVI_MAKER_NAME;
 inline constexpr std::string_view kMakerHost = ZENTAVI_MAKER_HOST;
 inline constexpr std::string_view kServiceHost = ZENTAVI_SERVICE_HOST;
+// The program's name for the desktop: its window class, desktop entry and icon.
+inline constexpr const char* kApplicationId = ZENTAVI_APP_ID;
 
 inline constexpr std::string_view kChannelListUrl = "http://" ZENTAVI_SERVICE_HOST "/index.asp?action=list";
 inline constexpr std::string_view kWebsiteUrl = "http://" ZENTAVI_MAKER_HOST;

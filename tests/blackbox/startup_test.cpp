@@ -1,3 +1,4 @@
+#include <glib.h>
 #include <unistd.h>
 
 #include <string>
@@ -51,6 +52,28 @@ TEST_P(PlacementTest, WindowStartsCentredOnTheScreen) {
 INSTANTIATE_TEST_SUITE_P(Screens, PlacementTest,
                          ::testing::Values(Screen{1024, 768, true, 5, 71}, Screen{1280, 1024, true, 133, 199},
                                            Screen{800, 600, false, -106, -13}));
+
+TEST_F(StartupTest, TheWindowClassIsTheOneTheDesktopEntryNames) {
+  start();
+  gchar* entry = nullptr;
+  ASSERT_TRUE(g_file_get_contents(DESKTOP_FILE, &entry, nullptr, nullptr));
+  const std::string text(entry);
+  g_free(entry);
+  const auto at = text.find("StartupWMClass=");
+  ASSERT_NE(at, std::string::npos);
+  const std::string wmClass = text.substr(at + 15, text.find('\n', at) - at - 15);
+  EXPECT_EQ(x().wmClass(window()), wmClass + "." + wmClass);
+}
+
+// Run by the branding check, with a viewer built for other hosts.
+TEST_F(StartupTest, DISABLED_BrandedViewerGoesToItsOwnHosts) {
+  const char* branded = getenv("ZENTAVI_BRANDED_VIEWER");
+  ASSERT_NE(branded, nullptr);
+  start({}, {}, branded);
+  EXPECT_EQ(x().title(window()), "Zentavi网络电视台 v1.01  \u2014  他方(www.other.example)版权所有");
+  ASSERT_TRUE(service().waitForRequest("http://live.other.example/index.asp?action=list"));
+  EXPECT_TRUE(service().requestsFor("zentavi.example").empty());
+}
 
 TEST_F(StartupTest, AFailedStartShowsAnErrorAndExitsWith255) {
   start({}, {}, FAILING_VIEWER_PATH);
