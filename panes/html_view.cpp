@@ -47,6 +47,10 @@ HtmlView::HtmlView(GtkWidget* host, WebKitWebView* engine, const HtmlViewSetting
   g_signal_connect(engine_, "script-dialog", G_CALLBACK(onScriptDialog), this);
   WebKitSettings* engineSettings = webkit_web_view_get_settings(engine_);
   webkit_settings_set_zoom_text_only(engineSettings, TRUE);
+  // A view that may not go fullscreen refuses the page's request outright.
+  webkit_settings_set_enable_fullscreen(engineSettings, settings.fullscreen);
+  g_signal_connect(engine_, "enter-fullscreen", G_CALLBACK(onEnterFullscreen), this);
+  g_signal_connect(engine_, "leave-fullscreen", G_CALLBACK(onLeaveFullscreen), this);
   webkit_web_view_set_zoom_level(engine_, textZoomFactor(settings.textSize));
   g_signal_connect(engine_, "mouse-target-changed", G_CALLBACK(onMouseTargetChanged), this);
   g_signal_connect(engine_, "create", G_CALLBACK(onCreate), this);
@@ -82,6 +86,27 @@ void HtmlView::onMouseTargetChanged(WebKitWebView*, WebKitHitTestResult* hit, gu
   const char* link =
       webkit_hit_test_result_context_is_link(hit) ? webkit_hit_test_result_get_link_uri(hit) : nullptr;
   view->statusText_ = link ? link : "";
+}
+
+void HtmlView::exitFullscreen() {
+  // In a world of its own, so no script of the page can stand in the way.
+  if (engine_ != nullptr)
+    webkit_web_view_evaluate_javascript(engine_, "document.exitFullscreen()", -1, "zentavi-shell", nullptr,
+                                        nullptr, nullptr, nullptr);
+}
+
+// TRUE: the host fullscreens the window its own way, with the page's element
+// over all of it (by default the toplevel would go fullscreen unchanged).
+gboolean HtmlView::onEnterFullscreen(WebKitWebView*, gpointer self) {
+  auto* view = static_cast<HtmlView*>(self);
+  if (view->fullscreenChanged_) view->fullscreenChanged_(true);
+  return TRUE;
+}
+
+gboolean HtmlView::onLeaveFullscreen(WebKitWebView*, gpointer self) {
+  auto* view = static_cast<HtmlView*>(self);
+  if (view->fullscreenChanged_) view->fullscreenChanged_(false);
+  return TRUE;
 }
 
 // Returning no view cancels the new window.

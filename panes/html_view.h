@@ -44,12 +44,22 @@ class HtmlView {
   // Gives the keyboard focus to the engine.
   void focus();
 
+  // Told when the page's fullscreen element comes and goes; the host takes
+  // care of the window. Only views whose settings allow fullscreen get it.
+  void setFullscreenHandler(std::function<void(bool entered)> handler) {
+    fullscreenChanged_ = std::move(handler);
+  }
+  // Asks the page to leave fullscreen, as its own control would.
+  void exitFullscreen();
+
  private:
   HtmlView(GtkWidget* host, WebKitWebView* engine, const HtmlViewSettings& settings);
 
   static void onMouseTargetChanged(WebKitWebView*, WebKitHitTestResult* hit, guint, gpointer self);
   static GtkWidget* onCreate(WebKitWebView* engine, WebKitNavigationAction*, gpointer self);
   static gboolean onScriptDialog(WebKitWebView*, WebKitScriptDialog* dialog, gpointer self);
+  static gboolean onEnterFullscreen(WebKitWebView*, gpointer self);
+  static gboolean onLeaveFullscreen(WebKitWebView*, gpointer self);
   static gboolean onDecidePolicy(WebKitWebView*, WebKitPolicyDecision* decision,
                                  WebKitPolicyDecisionType type, gpointer self);
 
@@ -58,6 +68,7 @@ class HtmlView {
   HtmlViewSettings settings_;
   std::string statusText_;
   NewWindowRaiser raiseNewWindow_;
+  std::function<void(bool)> fullscreenChanged_;
 };
 
 // Zoom factor of each text size, smallest to largest; level 2 is 100 %.

@@ -20,6 +20,7 @@ struct Slot {
 struct _ZentaviClientArea {
   GtkContainer parent_instance;
   std::vector<Slot>* slots;  // bottom to top
+  GtkWidget* solo;           // shown alone over the whole area, or null
 };
 
 G_DEFINE_TYPE(ZentaviClientArea, zentavi_client_area, GTK_TYPE_CONTAINER)
@@ -32,8 +33,18 @@ Slot* findSlot(ZentaviClientArea* area, GtkWidget* child) {
   return it == slots.end() ? nullptr : &*it;
 }
 
-bool slotShowsSomething(const Slot& s) {
-  return gtk_widget_get_visible(s.child) && s.rect.width > 0 && s.rect.height > 0;
+// Where a slot is shown: its own rectangle, or all of the area for the solo
+// child. The stored rectangles stay as they are while a child is solo.
+Rect shownRect(ZentaviClientArea* area, const Slot& s) {
+  if (area->solo == nullptr) return s.rect;
+  if (area->solo != s.child) return {};
+  return {0, 0, gtk_widget_get_allocated_width(GTK_WIDGET(area)),
+          gtk_widget_get_allocated_height(GTK_WIDGET(area))};
+}
+
+bool slotShowsSomething(ZentaviClientArea* area, const Slot& s) {
+  const Rect r = shownRect(area, s);
+  return gtk_widget_get_visible(s.child) && r.width > 0 && r.height > 0;
 }
 
 void createSlotWindow(ZentaviClientArea* area, Slot& slot) {
@@ -69,19 +80,21 @@ void restackSlotWindows(ZentaviClientArea* area) {
 // A window of zero width or height is hidden: GDK cannot make one smaller than 1.
 void placeSlotWindow(ZentaviClientArea* area, Slot& s) {
   if (s.window == nullptr) return;
-  if (!slotShowsSomething(s)) {
+  if (!slotShowsSomething(area, s)) {
     gdk_window_hide(s.window);
     return;
   }
-  gdk_window_move_resize(s.window, s.rect.left, s.rect.top, s.rect.width, s.rect.height);
+  const Rect r = shownRect(area, s);
+  gdk_window_move_resize(s.window, r.left, r.top, r.width, r.height);
   if (gtk_widget_get_mapped(GTK_WIDGET(area))) gdk_window_show_unraised(s.window);
 }
 
 // The child fills its own window, so it sits at 0, 0 within it.
-void allocateChild(const Slot& s) {
+void allocateChild(ZentaviClientArea* area, const Slot& s) {
   GtkRequisition minimum;
   gtk_widget_get_preferred_size(s.child, &minimum, nullptr);
-  GtkAllocation childAllocation{0, 0, s.rect.width, s.rect.height};
+  const Rect r = area->solo != nullptr && area->solo != s.child ? s.rect : shownRect(area, s);
+  GtkAllocation childAllocation{0, 0, r.width, r.height};
   gtk_widget_size_allocate(s.child, &childAllocation);
 }
 
@@ -116,7 +129,8 @@ void clientAreaUnrealize(GtkWidget* widget) {
 void clientAreaMap(GtkWidget* widget) {
   GTK_WIDGET_CLASS(zentavi_client_area_parent_class)->map(widget);
   for (Slot& s : *ZENTAVI_CLIENT_AREA(widget)->slots)
-    if (s.window != nullptr && slotShowsSomething(s)) gdk_window_show_unraised(s.window);
+    if (s.window != nullptr && slotShowsSomething(ZENTAVI_CLIENT_AREA(widget), s))
+      gdk_window_show_unraised(s.window);
 }
 
 void clientAreaSizeAllocate(GtkWidget* widget, GtkAllocation* allocation) {
@@ -127,7 +141,7 @@ void clientAreaSizeAllocate(GtkWidget* widget, GtkAllocation* allocation) {
   auto* area = ZENTAVI_CLIENT_AREA(widget);
   for (Slot& s : *area->slots) {
     placeSlotWindow(area, s);
-    allocateChild(s);
+    allocateChild(area, s);
   }
 }
 
@@ -138,8 +152,9 @@ gboolean clientAreaDraw(GtkWidget* widget, cairo_t* cr) {
     gtk_render_background(gtk_widget_get_style_context(toplevel), cr, 0, 0,
                           gtk_widget_get_allocated_width(widget), gtk_widget_get_allocated_height(widget));
   }
-  for (const Slot& s : *ZENTAVI_CLIENT_AREA(widget)->slots)
-    gtk_container_propagate_draw(GTK_CONTAINER(widget), s.child, cr);
+  auto* area = ZENTAVI_CLIENT_AREA(widget);
+  for (const Slot& s : *area->slots)
+    if (slotShowsSomething(area, s)) gtk_container_propagate_draw(GTK_CONTAINER(widget), s.child, cr);
   return FALSE;
 }
 
@@ -159,6 +174,7 @@ void clientAreaRemove(GtkContainer* container, GtkWidget* child) {
   gtk_widget_unparent(child);
   auto& slots = *area->slots;
   slots.erase(slots.begin() + (slot - slots.data()));
+  if (area->solo == child) area->solo = nullptr;
   if (wasVisible) gtk_widget_queue_resize(GTK_WIDGET(area));
 }
 
@@ -231,6 +247,12 @@ void clientAreaSetRect(ZentaviClientArea* area, GtkWidget* child, Rect rect) {
     slot->rect = clampRect(rect);
     gtk_widget_queue_allocate(GTK_WIDGET(area));
   }
+}
+
+void clientAreaSetSolo(ZentaviClientArea* area, GtkWidget* child) {
+  area->solo = child;
+  gtk_widget_queue_allocate(GTK_WIDGET(area));
+  gtk_widget_queue_draw(GTK_WIDGET(area));
 }
 
 Rect clientAreaRect(ZentaviClientArea* area, GtkWidget* child) {

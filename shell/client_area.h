@@ -27,4 +27,8 @@ void clientAreaStack(ZentaviClientArea* area, GtkWidget* child, GtkWidget* sibli
 void clientAreaSetRect(ZentaviClientArea* area, GtkWidget* child, Rect rect);
 Rect clientAreaRect(ZentaviClientArea* area, GtkWidget* child);
 
+// Shows `child` alone over the whole area (a fullscreen video), or, with
+// null, every child at its rectangle again.
+void clientAreaSetSolo(ZentaviClientArea* area, GtkWidget* child);
+
 }  // namespace zentavi

@@ -41,6 +41,7 @@ struct HtmlViewSettings {
   bool offline = false;
   bool silent = false;
   std::string_view address;  // loaded at creation; empty: none
+  bool fullscreen = false;   // its page may show a video over the whole screen
 };
 
 struct PushButtonSettings {

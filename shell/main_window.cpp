@@ -122,6 +122,10 @@ bool MainWindow::createControl(const ControlEntry& entry) {
       control.widget = control.view->host();
       control.view->setNewWindowRaiser(
           [this, id = entry.id] { return raise(sourceOf(id), Event::NewWindow); });
+      if (entry.view.fullscreen)
+        control.view->setFullscreenHandler([this, id = entry.id](bool entered) {
+          setFullscreenPane(entered ? std::optional(id) : std::nullopt);
+        });
       break;
   }
   if (control.widget == nullptr) return false;
@@ -247,7 +251,20 @@ void MainWindow::focusControl(ControlId id) {
     gtk_widget_grab_focus(c->widget);
 }
 
+// The pane covers the whole window, which covers the screen; the other
+// controls keep their places for when it ends.
+void MainWindow::setFullscreenPane(std::optional<ControlId> id) {
+  if (!alive() || id == fullscreenPane_) return;
+  fullscreenPane_ = id;
+  clientAreaSetSolo(clientArea_, id ? controlWidget(*id) : nullptr);
+  if (id)
+    gtk_window_fullscreen(window_);
+  else
+    gtk_window_unfullscreen(window_);
+}
+
 void MainWindow::moveFocus(bool forward) {
+  if (fullscreenPane_) return;  // the other controls are out of sight
   const auto target = tabStep(tabCycle(description_.controls), focusedControl(),
                               forward ? TabDirection::Forward : TabDirection::Backward);
   if (target) focusControl(*target);
@@ -260,7 +277,11 @@ gboolean MainWindow::onKeyPress(GtkWidget*, GdkEventKey* key, gpointer self) {
     case KeyAction::None:
       return FALSE;
     case KeyAction::Close:
-      main->close();
+      // Esc first ends a fullscreen video, as everywhere else on the desktop.
+      if (main->fullscreenPane_)
+        main->pane(*main->fullscreenPane_)->exitFullscreen();
+      else
+        main->close();
       return TRUE;
     case KeyAction::FocusNext:
       main->moveFocus(true);

@@ -51,6 +51,9 @@ class MainWindow {
   Outcome raise(EventSource source, Event event);
   EventDelivery& events() { return events_; }
 
+  // The pane whose page is shown fullscreen, if any.
+  std::optional<ControlId> fullscreenPane() const { return fullscreenPane_; }
+
   std::optional<ControlId> focusedControl() const;
   void focusControl(ControlId id);
 
@@ -73,6 +76,7 @@ class MainWindow {
   std::optional<ControlId> idOf(GtkWidget* widget) const;
   void moveFocus(bool forward);
   void setRect(ControlId id, Rect rect);
+  void setFullscreenPane(std::optional<ControlId> id);
 
   static gboolean onKeyPress(GtkWidget*, GdkEventKey* key, gpointer self);
   static gboolean onConfigure(GtkWidget*, GdkEventConfigure* configure, gpointer self);
@@ -87,6 +91,7 @@ class MainWindow {
   ZentaviClientArea* clientArea_ = nullptr;  // owned by window_
   std::vector<Control> controls_;
   GdkRectangle lastConfigure_{};
+  std::optional<ControlId> fullscreenPane_;
 };
 
 }  // namespace zentavi

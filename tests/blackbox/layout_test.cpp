@@ -2,29 +2,11 @@
 // manager: the list page's colour in the 210 pixels at the right, the
 // channel's colour everywhere to their left.
 #include "tests/blackbox/viewer_fixture.h"
-#include "tests/service/pages.h"
 
 namespace zentavi::test {
 namespace {
 
-class LayoutTest : public ViewerTest {
- protected:
-  // Waits until the screen shows the split for the current client size: the
-  // last columns of the player and the first of the list, near the bottom.
-  void expectSplitOnScreen() {
-    const Colour list = colourFromHex(kListColour), channel = colourFromHex(kChannelColour);
-    Rect c;
-    const bool shown = waitUntil([&] {
-      c = client();
-      const int y = c.top + c.height - 20;
-      const int split = c.left + c.width - 210;
-      return x().pixel(split - 1, y).near(channel) && x().pixel(split, y).near(list) &&
-             x().pixel(c.left + 5, y).near(channel) && x().pixel(c.left + c.width - 2, y).near(list) &&
-             x().pixel(split, c.top + 30).near(list);
-    });
-    EXPECT_TRUE(shown) << "client " << c.width << "x" << c.height;
-  }
-};
+using LayoutTest = ViewerTest;
 
 TEST_F(LayoutTest, MaximiseRestoreAndResizeKeepTheListAtTheRight) {
   start();

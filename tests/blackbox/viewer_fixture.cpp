@@ -1,5 +1,7 @@
 #include "tests/blackbox/viewer_fixture.h"
 
+#include "tests/service/pages.h"
+
 namespace zentavi::test {
 
 void ViewerTest::start(DisplayOptions options, const std::string& serviceRoot, const std::string& program) {
@@ -54,6 +56,20 @@ void ViewerTest::pickChannel(int n) {
       << "the list never saw the pointer on channel" << n << "\n"
       << reportLog();
   x().click(listLinkX(), listLinkY(n));
+}
+
+void ViewerTest::expectSplitOnScreen() {
+  const Colour list = colourFromHex(kListColour), channel = colourFromHex(kChannelColour);
+  Rect c;
+  const bool shown = waitUntil([&] {
+    c = client();
+    const int y = c.top + c.height - 20;
+    const int split = c.left + c.width - 210;
+    return x().pixel(split - 1, y).near(channel) && x().pixel(split, y).near(list) &&
+           x().pixel(split - 100, y).near(channel) && x().pixel(c.left + c.width - 2, y).near(list) &&
+           x().pixel(split, c.top + 30).near(list);
+  });
+  EXPECT_TRUE(shown) << "client " << c.width << "x" << c.height;
 }
 
 std::string ViewerTest::reportLog() const {

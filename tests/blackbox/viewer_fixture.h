@@ -42,6 +42,11 @@ class ViewerTest : public ::testing::Test {
   // The number of the viewer's windows that are on screen.
   std::size_t viewerWindows() { return x().countWindowsOf(viewer().pid()); }
 
+  // Waits until the screen shows the split for the current client size, with
+  // a channel in the player: the last columns of the player and the first of
+  // the list, near the bottom.
+  void expectSplitOnScreen();
+
   // The list's reports so far, for failure messages.
   std::string reportLog() const;
   void expectExitsWith(int status);

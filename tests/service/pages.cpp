@@ -54,6 +54,8 @@ std::string channelPage(const char* id) {
          "<a id=\"popup-link\" href=\"http://live.zentavi.example/popup.html\" target=\"_blank\">弹出链接</a>"
          "<button id=\"popup-button\" "
          "onclick=\"window.open('http://live.zentavi.example/popup.html')\">弹出窗口</button>"
+         "<button id=\"fullscreen-button\" "
+         "onclick=\"document.getElementById('video').requestFullscreen()\">全屏</button>"
          "<script>var secret='channel-secret-" +
          channel + "';document.cookie='session=cookie-" + channel +
          "';"
