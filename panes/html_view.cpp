@@ -53,10 +53,15 @@ HtmlView::HtmlView(GtkWidget* host, WebKitWebView* engine, const HtmlViewSetting
   g_signal_connect(engine_, "leave-fullscreen", G_CALLBACK(onLeaveFullscreen), this);
   webkit_web_view_set_zoom_level(engine_, textZoomFactor(settings.textSize));
   g_signal_connect(engine_, "mouse-target-changed", G_CALLBACK(onMouseTargetChanged), this);
+  g_signal_connect(engine_, "load-changed", G_CALLBACK(onLoadChanged), this);
+  g_signal_connect(engine_, "web-process-terminated", G_CALLBACK(onWebProcessTerminated), this);
+  g_signal_connect(engine_, "notify::is-web-process-responsive", G_CALLBACK(onResponsiveChanged), this);
   g_signal_connect(engine_, "create", G_CALLBACK(onCreate), this);
 }
 
 HtmlView::~HtmlView() {
+  if (reloadSource_ != 0) g_source_remove(reloadSource_);
+  if (watchdogSource_ != 0) g_source_remove(watchdogSource_);
   if (engine_ != nullptr) {
     g_signal_handlers_disconnect_by_data(engine_, this);
     g_object_remove_weak_pointer(G_OBJECT(engine_), reinterpret_cast<gpointer*>(&engine_));
@@ -107,6 +112,52 @@ gboolean HtmlView::onLeaveFullscreen(WebKitWebView*, gpointer self) {
   auto* view = static_cast<HtmlView*>(self);
   if (view->fullscreenChanged_) view->fullscreenChanged_(false);
   return TRUE;
+}
+
+void HtmlView::onLoadChanged(WebKitWebView* engine, WebKitLoadEvent event, gpointer self) {
+  if (event != WEBKIT_LOAD_COMMITTED) return;
+  const char* uri = webkit_web_view_get_uri(engine);
+  static_cast<HtmlView*>(self)->lastUri_ = uri ? uri : "";
+}
+
+// The view keeps its last frame but no longer answers the pointer: load the
+// page again, after a delay that grows when it keeps dying.
+void HtmlView::onWebProcessTerminated(WebKitWebView*, WebKitWebProcessTerminationReason, gpointer self) {
+  auto* view = static_cast<HtmlView*>(self);
+  if (view->watchdogSource_ != 0) g_source_remove(view->watchdogSource_);
+  view->watchdogSource_ = 0;
+  if (view->reloadSource_ != 0 || view->lastUri_.empty()) return;
+  const auto delay = view->recovery_.onDeath(g_get_monotonic_time() / 1000);
+  if (!delay) return;
+  view->reloadSource_ = g_timeout_add(
+      static_cast<guint>(*delay),
+      [](gpointer data) -> gboolean {
+        auto* v = static_cast<HtmlView*>(data);
+        v->reloadSource_ = 0;
+        v->navigate(v->lastUri_);
+        return G_SOURCE_REMOVE;
+      },
+      view);
+}
+
+void HtmlView::onResponsiveChanged(WebKitWebView* engine, GParamSpec*, gpointer self) {
+  auto* view = static_cast<HtmlView*>(self);
+  if (webkit_web_view_get_is_web_process_responsive(engine)) {
+    if (view->watchdogSource_ != 0) g_source_remove(view->watchdogSource_);
+    view->watchdogSource_ = 0;
+    return;
+  }
+  if (view->watchdogSource_ != 0) return;
+  view->watchdogSource_ = g_timeout_add(
+      kUnresponsiveLimitMs,
+      [](gpointer data) -> gboolean {
+        auto* v = static_cast<HtmlView*>(data);
+        v->watchdogSource_ = 0;
+        if (v->engine_ != nullptr && !webkit_web_view_get_is_web_process_responsive(v->engine_))
+          webkit_web_view_terminate_web_process(v->engine_);  // reported as a termination
+        return G_SOURCE_REMOVE;
+      },
+      view);
 }
 
 // Returning no view cancels the new window.

@@ -11,6 +11,7 @@
 #include <string>
 #include <string_view>
 
+#include "panes/recovery_policy.h"
 #include "shell/description.h"
 #include "shell/events.h"
 
@@ -60,6 +61,9 @@ class HtmlView {
   static gboolean onScriptDialog(WebKitWebView*, WebKitScriptDialog* dialog, gpointer self);
   static gboolean onEnterFullscreen(WebKitWebView*, gpointer self);
   static gboolean onLeaveFullscreen(WebKitWebView*, gpointer self);
+  static void onLoadChanged(WebKitWebView*, WebKitLoadEvent event, gpointer self);
+  static void onWebProcessTerminated(WebKitWebView*, WebKitWebProcessTerminationReason, gpointer self);
+  static void onResponsiveChanged(WebKitWebView*, GParamSpec*, gpointer self);
   static gboolean onDecidePolicy(WebKitWebView*, WebKitPolicyDecision* decision,
                                  WebKitPolicyDecisionType type, gpointer self);
 
@@ -69,7 +73,17 @@ class HtmlView {
   std::string statusText_;
   NewWindowRaiser raiseNewWindow_;
   std::function<void(bool)> fullscreenChanged_;
+
+  // Bringing the page back after its web process died or hung.
+  RecoveryPolicy recovery_;
+  std::string lastUri_;       // the last page committed
+  guint reloadSource_ = 0;    // pending reload
+  guint watchdogSource_ = 0;  // pending end of a hung process
 };
+
+// How long a web process may stay unresponsive (after the engine noticed,
+// itself a few seconds) before it is ended and its page loaded again.
+inline constexpr guint kUnresponsiveLimitMs = 3000;
 
 // Zoom factor of each text size, smallest to largest; level 2 is 100 %.
 inline constexpr double kTextSizeFactors[] = {0.6, 0.8, 1.0, 1.2, 1.5};
