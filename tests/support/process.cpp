@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <signal.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -37,6 +38,8 @@ Process::Process(const std::vector<std::string>& argv, const Environment& env, b
   if (pid_ < 0) throw std::runtime_error("fork failed");
   if (pid_ == 0) {
     setpgid(0, 0);  // its own group, so stop() reaches what it starts
+    // A test killed by its timeout takes its display and service with it.
+    prctl(PR_SET_PDEATHSIG, SIGKILL);
     if (captureStdout)
       dup2(pipeFds[1], STDOUT_FILENO);
     else
