@@ -61,7 +61,6 @@ TEST(MainWindow, StartupEventsReachHandlersOnlyOnceBuildingIsDone) {
 TEST(MainWindow, FocusStartsInThePlayerAndTabCyclesTheControls) {
   auto main = MainWindow::build(kUnbound);
   main->show();
-  GtkWidget* window = GTK_WIDGET(main->window());
   ASSERT_TRUE(waitPumping([&] { return gtk_window_is_active(main->window()); }));
   EXPECT_EQ(gtk_window_get_focus(main->window()), GTK_WIDGET(main->pane(ControlId::Player)->engine()));
   EXPECT_EQ(main->focusedControl(), ControlId::Player);
@@ -79,7 +78,6 @@ TEST(MainWindow, FocusStartsInThePlayerAndTabCyclesTheControls) {
   }
   EXPECT_TRUE(gtk_widget_is_focus(main->controlWidget(ControlId::Player)) ||
               gtk_widget_has_focus(GTK_WIDGET(main->pane(ControlId::Player)->engine())));
-  (void)window;
 }
 
 TEST(MainWindow, FocusComesBackAfterTheWindowIsActivatedAgain) {
